@@ -1,0 +1,151 @@
+#include "main_window.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+
+#include "calculate.h"
+#include "window_layout.h"
+
+namespace marvolen::ui {
+namespace {
+
+#include "marvolen_icon.xpm"
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Naming the families keeps Simplified Chinese glyph forms under any locale: left to
+// itself, the fallback for a Chinese family name may pick a Japanese face.
+QFont fontOf(const QStringList& families, double points, QFont::Weight weight) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(points);
+    font.setWeight(weight);
+    return font;
+}
+
+const QStringList kSongFamilies = {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN", "Noto Sans CJK SC", "WenQuanYi Zen Hei"};
+
+QRect pixelRect(const ControlSpec& spec) {
+    return {twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width), twipsToPixels(spec.height)};
+}
+
+}  // namespace
+
+QFont inputFont() { return fontOf(kSongFamilies, 12.0, QFont::Normal); }
+
+QFont resultFont() { return fontOf({"Arial", "Liberation Sans", "Arimo"}, 14.25, QFont::Bold); }
+
+QFont captionFont() { return fontOf(kSongFamilies, 9.0, QFont::Normal); }
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+    setWindowTitle(qs(kWindowTitle));
+    setWindowIcon(QIcon(QPixmap(marvolen_icon_xpm)));
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    setFont(captionFont());
+
+    QPalette resultColours;
+    resultColours.setColor(QPalette::Base, QColor(0, 255, 255));
+    resultColours.setColor(QPalette::Text, QColor(255, 0, 0));
+
+    QHash<QString, QWidget*> frames;
+    std::size_t inputCount = 0;
+    std::size_t resultCount = 0;
+    for (const ControlSpec& spec : kControls) {
+        QWidget* const container = spec.parent.empty() ? static_cast<QWidget*>(this) : frames.value(qs(spec.parent));
+        QWidget* control = nullptr;
+        switch (spec.kind) {
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(qs(spec.text), container);
+            frames.insert(qs(spec.name), frame);
+            control = frame;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(qs(spec.text), container);
+            label->setAlignment(Qt::AlignTop |
+                                (spec.alignment == TextAlignment::Left ? Qt::AlignLeft : Qt::AlignHCenter));
+            control = label;
+            break;
+        }
+        case ControlKind::InputBox: {
+            auto* box = new QLineEdit(qs(spec.text), container);
+            box->setFont(inputFont());
+            box->setAlignment(Qt::AlignCenter);
+            box->setAccessibleName(qs(kInputAccessibleNames.at(inputCount)));
+            inputs_.at(inputCount++) = box;
+            control = box;
+            break;
+        }
+        case ControlKind::ResultBox: {
+            auto* box = new QLineEdit(qs(spec.text), container);
+            box->setFont(resultFont());
+            box->setAlignment(Qt::AlignCenter);
+            box->setPalette(resultColours);
+            box->setReadOnly(true);  // the user may select and copy, the program never reads it
+            box->setAccessibleName(qs(kResultAccessibleNames.at(resultCount)));
+            results_.at(resultCount++) = box;
+            control = box;
+            break;
+        }
+        case ControlKind::Button: {
+            run_ = new QPushButton(qs(spec.text), container);
+            run_->setAutoDefault(false);  // Enter in a text box does not calculate
+            control = run_;
+            break;
+        }
+        }
+        control->setObjectName(qs(spec.name));
+        control->setGeometry(pixelRect(spec));
+    }
+
+    // Keyboard order: the measurements, the results, then the button.
+    QWidget* previous = inputs_.front();
+    for (std::size_t i = 1; i < inputs_.size(); ++i) {
+        setTabOrder(previous, inputs_[i]);
+        previous = inputs_[i];
+    }
+    for (QLineEdit* result : results_) {
+        setTabOrder(previous, result);
+        previous = result;
+    }
+    setTabOrder(previous, run_);
+    inputs_.front()->setFocus(Qt::OtherFocusReason);
+
+    connect(run_, &QPushButton::clicked, this, &MainWindow::calculate);
+}
+
+void MainWindow::calculate() {
+    std::array<std::string, kInputCount> texts;
+    for (std::size_t i = 0; i < kInputCount; ++i) texts[i] = inputs_[i]->text().toStdString();
+    const auto results = runCalculation(texts);
+    if (!results) {
+        showFailureNotice();
+        return;
+    }
+    // x1 and x2 first, then β's degrees, minutes and seconds.
+    results_[3]->setText(qs(results->x1));
+    results_[4]->setText(qs(results->x2));
+    results_[0]->setText(qs(results->degrees));
+    results_[1]->setText(qs(results->minutes));
+    results_[2]->setText(qs(results->seconds));
+}
+
+void MainWindow::showFailureNotice() {
+    QMessageBox notice(QMessageBox::Information, qs(kFailureNoticeTitle), qs(kFailureNoticeText), QMessageBox::Ok,
+                       this);
+    notice.setFont(font());
+    notice.button(QMessageBox::Ok)->setText("确定");
+    notice.exec();
+}
+
+}  // namespace marvolen::ui
