@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARVOLEN_WERROR=ON
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench bench-startup screenshot clean
 
 all: build
 
@@ -24,6 +24,12 @@ run: build
 
 bench: build
 	./$(BUILD)/bench/calc_bench
+
+bench-startup: build
+	bash bench/startup.sh $(BUILD)
+
+screenshot: build
+	bash scripts/screenshot.sh docs/screenshot.png $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
