@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "number_text.h"
 
@@ -51,25 +52,55 @@ std::string formatCoefficient(double rounded) { return coefficientText(rounded);
 
 std::string formatCoefficient(float rounded) { return coefficientText(rounded); }
 
-std::optional<ResultTexts> runCalculation(const std::array<std::string, kInputCount>& inputTexts) {
+std::optional<MeasurementSet> parseMeasurements(const std::array<std::string, kInputCount>& inputTexts) {
     std::array<double, kInputCount> values{};
     for (std::size_t i = 0; i < kInputCount; ++i) {
         const auto value = parseLeadingNumber(inputTexts[i]);
         if (!value) return CalculationFailed;
         values[i] = *value;
     }
-    const MeasurementSet measurements{values[0], values[1], values[2], values[3], values[4], values[5],
-                                      values[6], values[7], values[8], values[9], values[10]};
-    const auto solved = solveSpanMeasurement(measurements);
-    if (!solved) return CalculationFailed;
+    return MeasurementSet{values[0], values[1], values[2], values[3], values[4],  values[5],
+                          values[6], values[7], values[8], values[9], values[10]};
+}
 
-    const DegreesMinutesSeconds beta = splitDegrees(solved->betaDeg);
-    const auto x1 = roundCoefficient(solved->x1);
+std::optional<ResultTexts> renderResults(const SolverResult& result) {
+    const DegreesMinutesSeconds beta = splitDegrees(result.betaDeg);
+    const auto x1 = roundCoefficient(result.x1);
     if (!x1) return CalculationFailed;
-    const float x2 = roundCoefficient(solved->x2);
-
+    const float x2 = roundCoefficient(result.x2);
     return ResultTexts{formatSignPadded(beta.degrees), formatSignPadded(beta.minutes),
                        formatSignPadded(beta.seconds), formatCoefficient(*x1), formatCoefficient(x2)};
+}
+
+namespace {
+
+struct SolvedMeasurements {
+    MeasurementSet measurements;
+    SolverResult result;
+};
+
+std::optional<SolvedMeasurements> solveTexts(const std::array<std::string, kInputCount>& inputTexts) {
+    const auto measurements = parseMeasurements(inputTexts);
+    if (!measurements) return CalculationFailed;
+    const auto solved = solveSpanMeasurement(*measurements);
+    if (!solved) return CalculationFailed;
+    return SolvedMeasurements{*measurements, *solved};
+}
+
+}  // namespace
+
+std::optional<ResultTexts> runCalculation(const std::array<std::string, kInputCount>& inputTexts) {
+    const auto solved = solveTexts(inputTexts);
+    if (!solved) return CalculationFailed;
+    return renderResults(solved->result);
+}
+
+std::optional<CalculationReport> runCalculationWithSensitivity(const std::array<std::string, kInputCount>& inputTexts) {
+    const auto solved = solveTexts(inputTexts);
+    if (!solved) return CalculationFailed;
+    auto results = renderResults(solved->result);
+    if (!results) return CalculationFailed;
+    return CalculationReport{std::move(*results), describeSensitivity(estimateSensitivity(solved->measurements))};
 }
 
 }  // namespace marvolen

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "sensitivity.h"
 #include "span_solver.h"
 
 namespace marvolen {
@@ -36,6 +37,24 @@ inline constexpr std::size_t kInputCount = 11;
 ///   runCalculation({"20","30","1","20","3","5","7.925","13.861","0.01","0.01","26.5"})
 ///     gives " 16", " 0", " 23", " 0.3525", " 0.1697".
 std::optional<ResultTexts> runCalculation(const std::array<std::string, kInputCount>& inputTexts);
+
+/// The result texts, and for each result box a text telling how much its result
+/// moves for a measuring error of ±0.01 in W1, W2 and the centre distance.
+struct CalculationReport {
+    ResultTexts results;
+    SensitivityTexts sensitivity;
+};
+
+/// runCalculation with the sensitivity of its results; fails exactly when it fails.
+std::optional<CalculationReport> runCalculationWithSensitivity(const std::array<std::string, kInputCount>& inputTexts);
+
+/// The measurement texts read into numbers, or CalculationFailed for a number beyond
+/// the double range.
+std::optional<MeasurementSet> parseMeasurements(const std::array<std::string, kInputCount>& inputTexts);
+
+/// The solver's result rounded, split and written as the five result texts, or
+/// CalculationFailed when x1 is too large to round.
+std::optional<ResultTexts> renderResults(const SolverResult& result);
 
 /// An angle as whole degrees, whole minutes and rounded seconds.
 struct DegreesMinutesSeconds {

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
+#include <QToolTip>
 
 #include "calculate.h"
 #include "window_layout.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(QIcon(QPixmap(marvolen_icon_xpm)));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     setFont(captionFont());
+    QToolTip::setFont(captionFont());
 
     QPalette resultColours;
     resultColours.setColor(QPalette::Base, QColor(0, 255, 255));
@@ -93,6 +95,7 @@ MainWindow::MainWindow(QWidget* parent)
             box->setPalette(resultColours);
             box->setReadOnly(true);  // the user may select and copy, the program never reads it
             box->setAccessibleName(qs(kResultAccessibleNames.at(resultCount)));
+            box->setToolTip(qs(kResultDescriptions.at(resultCount)));
             results_.at(resultCount++) = box;
             control = box;
             break;
@@ -127,17 +130,25 @@ MainWindow::MainWindow(QWidget* parent)
 void MainWindow::calculate() {
     std::array<std::string, kInputCount> texts;
     for (std::size_t i = 0; i < kInputCount; ++i) texts[i] = inputs_[i]->text().toStdString();
-    const auto results = runCalculation(texts);
-    if (!results) {
+    const auto report = runCalculationWithSensitivity(texts);
+    if (!report) {
         showFailureNotice();
         return;
     }
     // x1 and x2 first, then β's degrees, minutes and seconds.
-    results_[3]->setText(qs(results->x1));
-    results_[4]->setText(qs(results->x2));
-    results_[0]->setText(qs(results->degrees));
-    results_[1]->setText(qs(results->minutes));
-    results_[2]->setText(qs(results->seconds));
+    const ResultTexts& results = report->results;
+    results_[3]->setText(qs(results.x1));
+    results_[4]->setText(qs(results.x2));
+    results_[0]->setText(qs(results.degrees));
+    results_[1]->setText(qs(results.minutes));
+    results_[2]->setText(qs(results.seconds));
+
+    const SensitivityTexts& sensitivity = report->sensitivity;
+    const std::array<const std::string*, 5> notes = {&sensitivity.beta, &sensitivity.beta, &sensitivity.beta,
+                                                     &sensitivity.x1, &sensitivity.x2};
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        results_[i]->setToolTip(qs(kResultDescriptions.at(i)) + "\n\n" + qs(*notes.at(i)));
+    }
 }
 
 void MainWindow::showFailureNotice() {

@@ -85,4 +85,14 @@ inline constexpr std::array<std::string_view, 5> kResultAccessibleNames = {
     "螺旋角β 度", "螺旋角β 分", "螺旋角β 秒", "变位系数x1", "变位系数x2",
 };
 
+/// What each result box shows, OutputText1 … OutputText5: its tooltip before the first
+/// calculation, and the first line of it after one.
+inline constexpr std::array<std::string_view, 5> kResultDescriptions = {
+    "螺旋角β的整度数",
+    "螺旋角β的整分数",
+    "螺旋角β的秒数（四舍五入）",
+    "齿轮1的法向变位系数x1（四位小数）",
+    "齿轮2的法向变位系数x2（四位小数）",
+};
+
 }  // namespace marvolen::ui

@@ -27,6 +27,9 @@ TEST(RunCalculation, WorkedExampleGivesTheFiveTexts) {
     ASSERT_TRUE(texts);
     EXPECT_EQ(*texts, (ResultTexts{" 16", " 0", " 23", " 0.3525", " 0.1697"}));
     EXPECT_EQ(runCalculation(kWorkedExample), texts) << "a second call must give the same texts";
+    const auto report = runCalculationWithSensitivity(kWorkedExample);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->results, *texts);
 }
 
 TEST(RunCalculation, LenientTextsGoOn) {
@@ -81,6 +84,7 @@ TEST(RunCalculation, EveryWayToFailGivesTheNotice) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(runCalculation(c.texts));
+        EXPECT_FALSE(runCalculationWithSensitivity(c.texts));
     }
 }
 

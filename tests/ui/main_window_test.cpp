@@ -268,6 +268,31 @@ private slots:
         QCOMPARE(x1->text(), QString(" 0.3525"));
     }
 
+    void tooltipsTellHowFarEachResultCanBeTrusted() {
+        QStringList initial;
+        for (const QString& name : kResultBoxes) initial << control(name)->toolTip();
+        QCOMPARE(initial.first(), QString("螺旋角β的整度数"));
+        QCOMPARE(initial.last(), QString("齿轮2的法向变位系数x2（四位小数）"));
+
+        clickRun();
+        QStringList after;
+        for (const QString& name : kResultBoxes) after << control(name)->toolTip();
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY2(after[i].startsWith(initial[i] + "\n\n测量误差 ±0.01 时"), qPrintable(after[i]));
+            for (const char* measurement : {"公法线长度 W1：±", "公法线长度 W2：±", "中心距：±", "最坏情况：±"}) {
+                QVERIFY2(after[i].contains(measurement), qPrintable(after[i]));
+            }
+        }
+        QVERIFY(after[0].contains("″") && after[2].contains("螺旋角β"));
+        QVERIFY(after[3].contains("变位系数x1") && !after[3].contains("″"));
+        QVERIFY(after[4].contains("变位系数x2"));
+
+        // A failing click changes no tooltip.
+        typeInto("InputText3", "0");
+        QVERIFY(clickRun().shown);
+        for (int i = 0; i < 5; ++i) QCOMPARE(control(kResultBoxes[i])->toolTip(), after[i]);
+    }
+
     void everyBoxHasItsOwnAccessibleName() {
         QSet<QString> names;
         for (QLineEdit* box : window_->findChildren<QLineEdit*>()) {
