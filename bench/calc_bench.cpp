@@ -8,8 +8,8 @@
 namespace {
 
 void BM_RunCalculation(benchmark::State& state) {
-    const std::array<std::string, marvolen::kInputCount> texts{"20",     "30",   "1",    "20",   "3",   "5",
-                                                                "7.925", "13.861", "0.01", "0.01", "26.5"};
+    const std::array<std::string, marvolen::kInputCount> texts{"20",    "30",     "1",    "20",   "3",   "5",
+                                                               "7.925", "13.861", "0.01", "0.01", "26.5"};
     for (auto _ : state) {
         auto result = marvolen::runCalculation(texts);
         benchmark::DoNotOptimize(result);

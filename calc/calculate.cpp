@@ -59,7 +59,7 @@ std::optional<MeasurementSet> parseMeasurements(const std::array<std::string, kI
         if (!value) return CalculationFailed;
         values[i] = *value;
     }
-    return MeasurementSet{values[0], values[1], values[2], values[3], values[4],  values[5],
+    return MeasurementSet{values[0], values[1], values[2], values[3], values[4], values[5],
                           values[6], values[7], values[8], values[9], values[10]};
 }
 
@@ -68,8 +68,8 @@ std::optional<ResultTexts> renderResults(const SolverResult& result) {
     const auto x1 = roundCoefficient(result.x1);
     if (!x1) return CalculationFailed;
     const float x2 = roundCoefficient(result.x2);
-    return ResultTexts{formatSignPadded(beta.degrees), formatSignPadded(beta.minutes),
-                       formatSignPadded(beta.seconds), formatCoefficient(*x1), formatCoefficient(x2)};
+    return ResultTexts{formatSignPadded(beta.degrees), formatSignPadded(beta.minutes), formatSignPadded(beta.seconds),
+                       formatCoefficient(*x1), formatCoefficient(x2)};
 }
 
 namespace {

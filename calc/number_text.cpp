@@ -21,18 +21,18 @@ Symbol nextSymbol(std::string_view text, std::size_t pos) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
     const unsigned char lead = byte(0);
     switch (lead) {
-    case ' ':
-    case '\t':
-    case '\n':
-        return {' ', 1};
-    case '.':
-    case '+':
-    case '-':
-    case 'E':
-    case 'e':
-        return {static_cast<char>(lead), 1};
-    default:
-        break;
+        case ' ':
+        case '\t':
+        case '\n':
+            return {' ', 1};
+        case '.':
+        case '+':
+        case '-':
+        case 'E':
+        case 'e':
+            return {static_cast<char>(lead), 1};
+        default:
+            break;
     }
     if (lead >= '0' && lead <= '9') return {static_cast<char>(lead), 1};
     if (text.size() - pos >= 3) {
@@ -126,16 +126,16 @@ long leadingDecimalExponent(const NumberParts& parts) {
     std::string_view exponentText = number.substr(std::min(number.size(), parts.mantissaLength + 1));
     const bool exponentNegative = !exponentText.empty() && exponentText[0] == '-';
     if (exponentNegative) exponentText.remove_prefix(1);
-    constexpr long saturation = 1'000'000;
+    constexpr long kSaturation = 1'000'000;
     long exponent = 0;
-    for (const char c : exponentText) exponent = std::min(saturation, exponent * 10 + (c - '0'));
+    for (const char c : exponentText) exponent = std::min(kSaturation, exponent * 10 + (c - '0'));
     if (exponentNegative) exponent = -exponent;
 
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t firstNonZero = mantissa.find_first_not_of("0.");
     if (firstNonZero == std::string_view::npos) return 0;
-    const long position = firstNonZero < point ? static_cast<long>(point - firstNonZero) - 1
-                                               : -static_cast<long>(firstNonZero - point);
+    const long position =
+        firstNonZero < point ? static_cast<long>(point - firstNonZero) - 1 : -static_cast<long>(firstNonZero - point);
     return exponent + position;
 }
 

@@ -38,12 +38,22 @@ private:
     bool finite_;
 };
 
-Checked sin(Checked x) { return x.apply([](double v) { return std::sin(v); }); }
-Checked cos(Checked x) { return x.apply([](double v) { return std::cos(v); }); }
-Checked tan(Checked x) { return x.apply([](double v) { return std::tan(v); }); }
-Checked atan(Checked x) { return x.apply([](double v) { return std::atan(v); }); }
+Checked sin(Checked x) {
+    return x.apply([](double v) { return std::sin(v); });
+}
+Checked cos(Checked x) {
+    return x.apply([](double v) { return std::cos(v); });
+}
+Checked tan(Checked x) {
+    return x.apply([](double v) { return std::tan(v); });
+}
+Checked atan(Checked x) {
+    return x.apply([](double v) { return std::atan(v); });
+}
 // A negative radicand gives NaN, which is not finite: the failure of a square root.
-Checked sqrt(Checked x) { return x.apply([](double v) { return std::sqrt(v); }); }
+Checked sqrt(Checked x) {
+    return x.apply([](double v) { return std::sqrt(v); });
+}
 // A negative base with a non-integral exponent gives NaN: a failure too.
 Checked pow(Checked base, double exponent) {
     return base.apply([exponent](double v) { return std::pow(v, exponent); });
@@ -89,8 +99,9 @@ std::optional<SolverTrace> traceSpanMeasurement(const MeasurementSet& in) {
     // Narrowing a double beyond the float range is undefined behaviour: check first.
     if (std::fabs(x2.value()) > static_cast<double>(std::numeric_limits<float>::max())) return CalculationFailed;
 
-    return SolverTrace{theta.value(), alpha0.value(), alphaW.value(), alphaT.value(), c.value(),
-                       SolverResult{betaDeg.value(), x1.value(), static_cast<float>(x2.value())}};
+    return SolverTrace{theta.value(),  alpha0.value(),
+                       alphaW.value(), alphaT.value(),
+                       c.value(),      SolverResult{betaDeg.value(), x1.value(), static_cast<float>(x2.value())}};
 }
 
 std::optional<SolverResult> solveSpanMeasurement(const MeasurementSet& measurements) {

@@ -32,7 +32,8 @@ QFont fontOf(const QStringList& families, double points, QFont::Weight weight) {
     return font;
 }
 
-const QStringList kSongFamilies = {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN", "Noto Sans CJK SC", "WenQuanYi Zen Hei"};
+const QStringList kSongFamilies = {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN", "Noto Sans CJK SC",
+                                   "WenQuanYi Zen Hei"};
 
 QRect pixelRect(const ControlSpec& spec) {
     return {twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width), twipsToPixels(spec.height)};
@@ -66,46 +67,46 @@ MainWindow::MainWindow(QWidget* parent)
         QWidget* const container = spec.parent.empty() ? static_cast<QWidget*>(this) : frames.value(qs(spec.parent));
         QWidget* control = nullptr;
         switch (spec.kind) {
-        case ControlKind::Frame: {
-            auto* frame = new QGroupBox(qs(spec.text), container);
-            frames.insert(qs(spec.name), frame);
-            control = frame;
-            break;
-        }
-        case ControlKind::Label: {
-            auto* label = new QLabel(qs(spec.text), container);
-            label->setAlignment(Qt::AlignTop |
-                                (spec.alignment == TextAlignment::Left ? Qt::AlignLeft : Qt::AlignHCenter));
-            control = label;
-            break;
-        }
-        case ControlKind::InputBox: {
-            auto* box = new QLineEdit(qs(spec.text), container);
-            box->setFont(inputFont());
-            box->setAlignment(Qt::AlignCenter);
-            box->setAccessibleName(qs(kInputAccessibleNames.at(inputCount)));
-            inputs_.at(inputCount++) = box;
-            control = box;
-            break;
-        }
-        case ControlKind::ResultBox: {
-            auto* box = new QLineEdit(qs(spec.text), container);
-            box->setFont(resultFont());
-            box->setAlignment(Qt::AlignCenter);
-            box->setPalette(resultColours);
-            box->setReadOnly(true);  // the user may select and copy, the program never reads it
-            box->setAccessibleName(qs(kResultAccessibleNames.at(resultCount)));
-            box->setToolTip(qs(kResultDescriptions.at(resultCount)));
-            results_.at(resultCount++) = box;
-            control = box;
-            break;
-        }
-        case ControlKind::Button: {
-            run_ = new QPushButton(qs(spec.text), container);
-            run_->setAutoDefault(false);  // Enter in a text box does not calculate
-            control = run_;
-            break;
-        }
+            case ControlKind::Frame: {
+                auto* frame = new QGroupBox(qs(spec.text), container);
+                frames.insert(qs(spec.name), frame);
+                control = frame;
+                break;
+            }
+            case ControlKind::Label: {
+                auto* label = new QLabel(qs(spec.text), container);
+                label->setAlignment(Qt::AlignTop |
+                                    (spec.alignment == TextAlignment::Left ? Qt::AlignLeft : Qt::AlignHCenter));
+                control = label;
+                break;
+            }
+            case ControlKind::InputBox: {
+                auto* box = new QLineEdit(qs(spec.text), container);
+                box->setFont(inputFont());
+                box->setAlignment(Qt::AlignCenter);
+                box->setAccessibleName(qs(kInputAccessibleNames.at(inputCount)));
+                inputs_.at(inputCount++) = box;
+                control = box;
+                break;
+            }
+            case ControlKind::ResultBox: {
+                auto* box = new QLineEdit(qs(spec.text), container);
+                box->setFont(resultFont());
+                box->setAlignment(Qt::AlignCenter);
+                box->setPalette(resultColours);
+                box->setReadOnly(true);  // the user may select and copy, the program never reads it
+                box->setAccessibleName(qs(kResultAccessibleNames.at(resultCount)));
+                box->setToolTip(qs(kResultDescriptions.at(resultCount)));
+                results_.at(resultCount++) = box;
+                control = box;
+                break;
+            }
+            case ControlKind::Button: {
+                run_ = new QPushButton(qs(spec.text), container);
+                run_->setAutoDefault(false);  // Enter in a text box does not calculate
+                control = run_;
+                break;
+            }
         }
         control->setObjectName(qs(spec.name));
         control->setGeometry(pixelRect(spec));

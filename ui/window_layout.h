@@ -11,7 +11,7 @@ enum class ControlKind { Frame, Label, InputBox, ResultBox, Button };
 enum class TextAlignment { Centre, Left };
 
 struct ControlSpec {
-    std::string_view name;    // the control's objectName
+    std::string_view name;  // the control's objectName
     ControlKind kind;
     std::string_view parent;  // name of the frame holding it; empty for a frame
     std::string_view text;    // caption, or the initial text of a box
@@ -76,8 +76,9 @@ inline constexpr std::array kControls = {
 /// What a screen reader says for each input box, in the order InputText1 … InputText11:
 /// the caption beside it, with the gear where two captions are the same.
 inline constexpr std::array<std::string_view, 11> kInputAccessibleNames = {
-    "齿数Z1", "齿数Z2", "模数", "压力角", "卡齿数 k1", "卡齿数 k2",
-    "公法线长度 W1", "公法线长度 W2", "侧隙和磨损 齿轮1", "侧隙和磨损 齿轮2", "中心距",
+    "齿数Z1",           "齿数Z2",           "模数",          "压力角",
+    "卡齿数 k1",        "卡齿数 k2",        "公法线长度 W1", "公法线长度 W2",
+    "侧隙和磨损 齿轮1", "侧隙和磨损 齿轮2", "中心距",
 };
 
 /// The same for the result boxes OutputText1 … OutputText5.

@@ -72,8 +72,10 @@ TEST(Sensitivity, MatchesTheMovementOfAMovedMeasurement) {
             // One-sided against central difference: equal up to the curvature, a few per cent.
             const double betaSeconds = std::fabs(solved->betaDeg - base->betaDeg) * 3600.0;
             EXPECT_NEAR(move.reported->betaSeconds, betaSeconds, 0.03 * betaSeconds + 0.01);
-            EXPECT_NEAR(move.reported->x1, std::fabs(solved->x1 - base->x1), 0.03 * std::fabs(solved->x1 - base->x1) + 1e-6);
-            EXPECT_NEAR(move.reported->x2, std::fabs(solved->x2 - base->x2), 0.03 * std::fabs(solved->x2 - base->x2) + 1e-6);
+            EXPECT_NEAR(move.reported->x1, std::fabs(solved->x1 - base->x1),
+                        0.03 * std::fabs(solved->x1 - base->x1) + 1e-6);
+            EXPECT_NEAR(move.reported->x2, std::fabs(solved->x2 - base->x2),
+                        0.03 * std::fabs(solved->x2 - base->x2) + 1e-6);
         }
     }
 }

@@ -10,12 +10,12 @@
 namespace gear_geometry {
 
 struct HelicalPair {
-    double z1, z2;      // tooth counts
-    double m;           // normal module
-    double alphaDeg;    // normal pressure angle
-    double betaDeg;     // helix angle
-    double x1, x2;      // normal profile-shift coefficients
-    double k1, k2;      // teeth spanned
+    double z1, z2;    // tooth counts
+    double m;         // normal module
+    double alphaDeg;  // normal pressure angle
+    double betaDeg;   // helix angle
+    double x1, x2;    // normal profile-shift coefficients
+    double k1, k2;    // teeth spanned
 };
 
 inline double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
@@ -57,9 +57,17 @@ inline double centreDistance(const HelicalPair& g) {
 /// What the workshop measures: the span lengths read on worn gears (the allowance
 /// taken off) and the centre distance.
 inline marvolen::MeasurementSet measure(const HelicalPair& g, double d1 = 0.0, double d2 = 0.0) {
-    return {g.z1, g.z2, g.m, g.alphaDeg, g.k1, g.k2,
-            spanMeasurement(g, g.z1, g.k1, g.x1) - d1, spanMeasurement(g, g.z2, g.k2, g.x2) - d2,
-            d1, d2, centreDistance(g)};
+    return {g.z1,
+            g.z2,
+            g.m,
+            g.alphaDeg,
+            g.k1,
+            g.k2,
+            spanMeasurement(g, g.z1, g.k1, g.x1) - d1,
+            spanMeasurement(g, g.z2, g.k2, g.x2) - d2,
+            d1,
+            d2,
+            centreDistance(g)};
 }
 
 }  // namespace gear_geometry

@@ -166,25 +166,44 @@ private slots:
             const char* parent;
             int left, top, width, height;
         } rows[] = {
-            {"Frame1", "", 120, 120, 4380, 3920},        {"Frame2", "", 4560, 120, 3135, 3315},
-            {"Frame3", "", 4560, 3420, 3135, 620},       {"Label1", "Frame1", 120, 400, 900, 495},
-            {"InputText1", "Frame1", 1100, 300, 1000, 400}, {"Label2", "Frame1", 2280, 400, 900, 495},
-            {"InputText2", "Frame1", 3260, 300, 1000, 400}, {"Label3", "Frame1", 120, 1000, 900, 495},
-            {"InputText3", "Frame1", 1100, 900, 1000, 400}, {"Label4", "Frame1", 2280, 1000, 900, 495},
-            {"InputText4", "Frame1", 3260, 900, 1000, 400}, {"Label5", "Frame1", 120, 1600, 900, 495},
-            {"InputText5", "Frame1", 1100, 1500, 1000, 400}, {"Label6", "Frame1", 2280, 1600, 900, 495},
-            {"InputText6", "Frame1", 3260, 1500, 1000, 400}, {"Label7", "Frame1", 120, 2200, 900, 495},
-            {"InputText7", "Frame1", 1100, 2100, 1000, 400}, {"Label8", "Frame1", 2280, 2200, 900, 495},
-            {"InputText8", "Frame1", 3260, 2100, 1000, 400}, {"Label9", "Frame1", 120, 2800, 900, 495},
-            {"InputText9", "Frame1", 1100, 2700, 1000, 400}, {"Label10", "Frame1", 2280, 2800, 900, 495},
-            {"InputText10", "Frame1", 3260, 2700, 1000, 400}, {"Label11", "Frame1", 120, 3400, 900, 460},
-            {"InputText11", "Frame1", 1080, 3300, 1000, 400}, {"Run", "Frame1", 2420, 3280, 1600, 450},
-            {"Label12", "Frame2", 240, 1040, 1215, 255},  {"OutputText1", "Frame2", 1500, 300, 1200, 450},
-            {"Label15", "Frame2", 2760, 420, 300, 405},    {"OutputText2", "Frame2", 1500, 900, 1200, 450},
-            {"Label16", "Frame2", 2760, 1035, 300, 405},   {"OutputText3", "Frame2", 1500, 1500, 1200, 450},
-            {"Label17", "Frame2", 2760, 1545, 300, 405},   {"Label13", "Frame2", 120, 2200, 1335, 255},
-            {"OutputText4", "Frame2", 1500, 2100, 1200, 450}, {"Label14", "Frame2", 120, 2840, 1335, 255},
-            {"OutputText5", "Frame2", 1500, 2700, 1200, 450}, {"Label18", "Frame3", 360, 240, 2505, 300},
+            {"Frame1", "", 120, 120, 4380, 3920},
+            {"Frame2", "", 4560, 120, 3135, 3315},
+            {"Frame3", "", 4560, 3420, 3135, 620},
+            {"Label1", "Frame1", 120, 400, 900, 495},
+            {"InputText1", "Frame1", 1100, 300, 1000, 400},
+            {"Label2", "Frame1", 2280, 400, 900, 495},
+            {"InputText2", "Frame1", 3260, 300, 1000, 400},
+            {"Label3", "Frame1", 120, 1000, 900, 495},
+            {"InputText3", "Frame1", 1100, 900, 1000, 400},
+            {"Label4", "Frame1", 2280, 1000, 900, 495},
+            {"InputText4", "Frame1", 3260, 900, 1000, 400},
+            {"Label5", "Frame1", 120, 1600, 900, 495},
+            {"InputText5", "Frame1", 1100, 1500, 1000, 400},
+            {"Label6", "Frame1", 2280, 1600, 900, 495},
+            {"InputText6", "Frame1", 3260, 1500, 1000, 400},
+            {"Label7", "Frame1", 120, 2200, 900, 495},
+            {"InputText7", "Frame1", 1100, 2100, 1000, 400},
+            {"Label8", "Frame1", 2280, 2200, 900, 495},
+            {"InputText8", "Frame1", 3260, 2100, 1000, 400},
+            {"Label9", "Frame1", 120, 2800, 900, 495},
+            {"InputText9", "Frame1", 1100, 2700, 1000, 400},
+            {"Label10", "Frame1", 2280, 2800, 900, 495},
+            {"InputText10", "Frame1", 3260, 2700, 1000, 400},
+            {"Label11", "Frame1", 120, 3400, 900, 460},
+            {"InputText11", "Frame1", 1080, 3300, 1000, 400},
+            {"Run", "Frame1", 2420, 3280, 1600, 450},
+            {"Label12", "Frame2", 240, 1040, 1215, 255},
+            {"OutputText1", "Frame2", 1500, 300, 1200, 450},
+            {"Label15", "Frame2", 2760, 420, 300, 405},
+            {"OutputText2", "Frame2", 1500, 900, 1200, 450},
+            {"Label16", "Frame2", 2760, 1035, 300, 405},
+            {"OutputText3", "Frame2", 1500, 1500, 1200, 450},
+            {"Label17", "Frame2", 2760, 1545, 300, 405},
+            {"Label13", "Frame2", 120, 2200, 1335, 255},
+            {"OutputText4", "Frame2", 1500, 2100, 1200, 450},
+            {"Label14", "Frame2", 120, 2840, 1335, 255},
+            {"OutputText5", "Frame2", 1500, 2700, 1200, 450},
+            {"Label18", "Frame3", 360, 240, 2505, 300},
         };
         for (const auto& row : rows) {
             QTest::newRow(row.name) << QString(row.parent) << QRect(row.left, row.top, row.width, row.height);
@@ -206,27 +225,31 @@ private slots:
             const char* name;
             const char* text;
         } rows[] = {
-            {"Frame1", " 测量数据 "}, {"Frame2", " 测算结果 "}, {"Frame3", ""},
-            {"Label1", "齿数Z1"},      {"Label2", "齿数Z2"},      {"Label3", "模数"},
-            {"Label4", "压力角"},      {"Label5", "卡齿数"},      {"Label6", "卡齿数"},
-            {"Label7", "公法线长度"},  {"Label8", "公法线长度"},  {"Label9", "侧隙和磨损"},
-            {"Label10", "侧隙和磨损"}, {"Label11", "中心距"},     {"Label12", "螺旋角β ≈"},
+            {"Frame1", " 测量数据 "},   {"Frame2", " 测算结果 "},   {"Frame3", ""},
+            {"Label1", "齿数Z1"},       {"Label2", "齿数Z2"},       {"Label3", "模数"},
+            {"Label4", "压力角"},       {"Label5", "卡齿数"},       {"Label6", "卡齿数"},
+            {"Label7", "公法线长度"},   {"Label8", "公法线长度"},   {"Label9", "侧隙和磨损"},
+            {"Label10", "侧隙和磨损"},  {"Label11", "中心距"},      {"Label12", "螺旋角β ≈"},
             {"Label13", "变位系数x1≈"}, {"Label14", "变位系数x2≈"}, {"Label15", "°"},
-            {"Label16", "′"},          {"Label17", "″"},          {"Run", "计算"},
-            {"InputText1", "20"},      {"InputText2", "30"},      {"InputText3", "1"},
-            {"InputText4", "20"},      {"InputText5", "3"},       {"InputText6", "5"},
-            {"InputText7", "7.925"},   {"InputText8", "13.861"},  {"InputText9", "0.01"},
-            {"InputText10", "0.01"},   {"InputText11", "26.5"},
+            {"Label16", "′"},           {"Label17", "″"},           {"Run", "计算"},
+            {"InputText1", "20"},       {"InputText2", "30"},       {"InputText3", "1"},
+            {"InputText4", "20"},       {"InputText5", "3"},        {"InputText6", "5"},
+            {"InputText7", "7.925"},    {"InputText8", "13.861"},   {"InputText9", "0.01"},
+            {"InputText10", "0.01"},    {"InputText11", "26.5"},
         };
         for (const auto& row : rows) QTest::newRow(row.name) << QString(row.text);
     }
     void captionsAndInitialTexts() {
         QFETCH(QString, text);
         QWidget* widget = control(QTest::currentDataTag());
-        if (auto* frame = qobject_cast<QGroupBox*>(widget)) QCOMPARE(frame->title(), text);
-        else if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), text);
-        else if (auto* button = qobject_cast<QPushButton*>(widget)) QCOMPARE(button->text(), text);
-        else QCOMPARE(qobject_cast<QLineEdit*>(widget)->text(), text);
+        if (auto* frame = qobject_cast<QGroupBox*>(widget))
+            QCOMPARE(frame->title(), text);
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            QCOMPARE(label->text(), text);
+        else if (auto* button = qobject_cast<QPushButton*>(widget))
+            QCOMPARE(button->text(), text);
+        else
+            QCOMPARE(qobject_cast<QLineEdit*>(widget)->text(), text);
     }
 
     void windowAndBoxesLookAsDesigned() {
@@ -248,7 +271,8 @@ private slots:
         for (const QString& name : kResultBoxes) {
             QLineEdit* box = control<QLineEdit>(name);
             const QFontInfo face(box->font());
-            QVERIFY2(QStringList({"Arial", "Liberation Sans", "Arimo"}).contains(face.family()), qPrintable(face.family()));
+            QVERIFY2(QStringList({"Arial", "Liberation Sans", "Arimo"}).contains(face.family()),
+                     qPrintable(face.family()));
             QVERIFY(face.bold());
             QCOMPARE(box->font().pointSizeF(), 14.25);
             QCOMPARE(box->palette().color(QPalette::Text), QColor(255, 0, 0));
