@@ -19,7 +19,8 @@ TEST(ProcessLocale, IsTheOneTheRunAskedFor) {
     // "0,5": the tables below must come out the same all the same.
     const std::string active = std::setlocale(LC_ALL, nullptr);
     EXPECT_EQ(active, requestedTestLocale());
-    if (requestedTestLocale().rfind("de_DE", 0) == 0) {
+    const std::string& requested = requestedTestLocale();
+    if (requested.rfind("de_DE", 0) == 0 || requested.rfind("German", 0) == 0) {
         EXPECT_STREQ(std::localeconv()->decimal_point, ",");
     }
 }
@@ -71,7 +72,11 @@ TEST(ParseLeadingNumber, ReadsWhatAWorkshopUserTypes) {
         {"full-width lower-case exponent", "５ｅ－１", 0.5},
         {"ideographic space is a blank", "\u3000２６.５\u3000", 26.5},
         {"full-width comma still stops", "7，925", 7.0},
-        {"NUL byte stops the number", std::string("12\0" "3", 4), 12.0},
+        {"NUL byte stops the number",
+         std::string("12\0"
+                     "3",
+                     4),
+         12.0},
         {"invalid UTF-8 stops the number", "3\xEF\xBC", 3.0},
     };
     for (const ReadCase& c : cases) {
