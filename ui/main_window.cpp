@@ -35,8 +35,9 @@ QFont fontOf(const QStringList& families, double points, QFont::Weight weight) {
 const QStringList kSongFamilies = {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN", "Noto Sans CJK SC",
                                    "WenQuanYi Zen Hei"};
 
-QRect pixelRect(const ControlSpec& spec) {
-    return {twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width), twipsToPixels(spec.height)};
+QRect pixelRect(const ControlLayout& entry) {
+    return {twipsToPixels(entry.left), twipsToPixels(entry.top), twipsToPixels(entry.width),
+            twipsToPixels(entry.height)};
 }
 
 }  // namespace
@@ -63,53 +64,55 @@ MainWindow::MainWindow(QWidget* parent)
     QHash<QString, QWidget*> frames;
     std::size_t inputCount = 0;
     std::size_t resultCount = 0;
-    for (const ControlSpec& spec : kControls) {
-        QWidget* const container = spec.parent.empty() ? static_cast<QWidget*>(this) : frames.value(qs(spec.parent));
+    const auto makeBox = [](const ControlLayout& entry, QWidget* container, const QFont& font,
+                            std::string_view accessibleName) {
+        auto* box = new QLineEdit(qs(entry.text), container);
+        box->setFont(font);
+        box->setAlignment(Qt::AlignCenter);
+        box->setAccessibleName(qs(accessibleName));
+        return box;
+    };
+    for (const ControlLayout& entry : kControls) {
+        QWidget* const container = entry.parent.empty() ? static_cast<QWidget*>(this) : frames.value(qs(entry.parent));
         QWidget* control = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
             case ControlKind::Frame: {
-                auto* frame = new QGroupBox(qs(spec.text), container);
-                frames.insert(qs(spec.name), frame);
+                auto* frame = new QGroupBox(qs(entry.text), container);
+                frames.insert(qs(entry.name), frame);
                 control = frame;
                 break;
             }
             case ControlKind::Label: {
-                auto* label = new QLabel(qs(spec.text), container);
+                auto* label = new QLabel(qs(entry.text), container);
                 label->setAlignment(Qt::AlignTop |
-                                    (spec.alignment == TextAlignment::Left ? Qt::AlignLeft : Qt::AlignHCenter));
+                                    (entry.alignment == TextAlignment::Left ? Qt::AlignLeft : Qt::AlignHCenter));
                 control = label;
                 break;
             }
             case ControlKind::InputBox: {
-                auto* box = new QLineEdit(qs(spec.text), container);
-                box->setFont(inputFont());
-                box->setAlignment(Qt::AlignCenter);
-                box->setAccessibleName(qs(kInputAccessibleNames.at(inputCount)));
+                auto* box = makeBox(entry, container, inputFont(), kInputAccessibleNames.at(inputCount));
                 inputs_.at(inputCount++) = box;
                 control = box;
                 break;
             }
             case ControlKind::ResultBox: {
-                auto* box = new QLineEdit(qs(spec.text), container);
-                box->setFont(resultFont());
-                box->setAlignment(Qt::AlignCenter);
+                auto* box = makeBox(entry, container, resultFont(), kResultAccessibleNames.at(resultCount));
                 box->setPalette(resultColours);
                 box->setReadOnly(true);  // the user may select and copy, the program never reads it
-                box->setAccessibleName(qs(kResultAccessibleNames.at(resultCount)));
                 box->setToolTip(qs(kResultDescriptions.at(resultCount)));
                 results_.at(resultCount++) = box;
                 control = box;
                 break;
             }
             case ControlKind::Button: {
-                run_ = new QPushButton(qs(spec.text), container);
+                run_ = new QPushButton(qs(entry.text), container);
                 run_->setAutoDefault(false);  // Enter in a text box does not calculate
                 control = run_;
                 break;
             }
         }
-        control->setObjectName(qs(spec.name));
-        control->setGeometry(pixelRect(spec));
+        control->setObjectName(qs(entry.name));
+        control->setGeometry(pixelRect(entry));
     }
 
     // Keyboard order: the measurements, the results, then the button.

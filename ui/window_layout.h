@@ -10,7 +10,7 @@ namespace marvolen::ui {
 enum class ControlKind { Frame, Label, InputBox, ResultBox, Button };
 enum class TextAlignment { Centre, Left };
 
-struct ControlSpec {
+struct ControlLayout {
     std::string_view name;  // the control's objectName
     ControlKind kind;
     std::string_view parent;  // name of the frame holding it; empty for a frame
@@ -30,47 +30,47 @@ inline constexpr std::string_view kContactLine = "E-mail：mv@example.com";
 
 // Frames first, so that every control's frame exists when the control is made.
 inline constexpr std::array kControls = {
-    ControlSpec{"Frame1", ControlKind::Frame, "", " 测量数据 ", 120, 120, 4380, 3920},
-    ControlSpec{"Frame2", ControlKind::Frame, "", " 测算结果 ", 4560, 120, 3135, 3315},
-    ControlSpec{"Frame3", ControlKind::Frame, "", "", 4560, 3420, 3135, 620},
+    ControlLayout{"Frame1", ControlKind::Frame, "", " 测量数据 ", 120, 120, 4380, 3920},
+    ControlLayout{"Frame2", ControlKind::Frame, "", " 测算结果 ", 4560, 120, 3135, 3315},
+    ControlLayout{"Frame3", ControlKind::Frame, "", "", 4560, 3420, 3135, 620},
 
-    ControlSpec{"Label1", ControlKind::Label, "Frame1", "齿数Z1", 120, 400, 900, 495},
-    ControlSpec{"InputText1", ControlKind::InputBox, "Frame1", "20", 1100, 300, 1000, 400},
-    ControlSpec{"Label2", ControlKind::Label, "Frame1", "齿数Z2", 2280, 400, 900, 495},
-    ControlSpec{"InputText2", ControlKind::InputBox, "Frame1", "30", 3260, 300, 1000, 400},
-    ControlSpec{"Label3", ControlKind::Label, "Frame1", "模数", 120, 1000, 900, 495},
-    ControlSpec{"InputText3", ControlKind::InputBox, "Frame1", "1", 1100, 900, 1000, 400},
-    ControlSpec{"Label4", ControlKind::Label, "Frame1", "压力角", 2280, 1000, 900, 495},
-    ControlSpec{"InputText4", ControlKind::InputBox, "Frame1", "20", 3260, 900, 1000, 400},
-    ControlSpec{"Label5", ControlKind::Label, "Frame1", "卡齿数", 120, 1600, 900, 495},
-    ControlSpec{"InputText5", ControlKind::InputBox, "Frame1", "3", 1100, 1500, 1000, 400},
-    ControlSpec{"Label6", ControlKind::Label, "Frame1", "卡齿数", 2280, 1600, 900, 495},
-    ControlSpec{"InputText6", ControlKind::InputBox, "Frame1", "5", 3260, 1500, 1000, 400},
-    ControlSpec{"Label7", ControlKind::Label, "Frame1", "公法线长度", 120, 2200, 900, 495},
-    ControlSpec{"InputText7", ControlKind::InputBox, "Frame1", "7.925", 1100, 2100, 1000, 400},
-    ControlSpec{"Label8", ControlKind::Label, "Frame1", "公法线长度", 2280, 2200, 900, 495},
-    ControlSpec{"InputText8", ControlKind::InputBox, "Frame1", "13.861", 3260, 2100, 1000, 400},
-    ControlSpec{"Label9", ControlKind::Label, "Frame1", "侧隙和磨损", 120, 2800, 900, 495},
-    ControlSpec{"InputText9", ControlKind::InputBox, "Frame1", "0.01", 1100, 2700, 1000, 400},
-    ControlSpec{"Label10", ControlKind::Label, "Frame1", "侧隙和磨损", 2280, 2800, 900, 495},
-    ControlSpec{"InputText10", ControlKind::InputBox, "Frame1", "0.01", 3260, 2700, 1000, 400},
-    ControlSpec{"Label11", ControlKind::Label, "Frame1", "中心距", 120, 3400, 900, 460},
-    ControlSpec{"InputText11", ControlKind::InputBox, "Frame1", "26.5", 1080, 3300, 1000, 400},
-    ControlSpec{"Run", ControlKind::Button, "Frame1", "计算", 2420, 3280, 1600, 450},
+    ControlLayout{"Label1", ControlKind::Label, "Frame1", "齿数Z1", 120, 400, 900, 495},
+    ControlLayout{"InputText1", ControlKind::InputBox, "Frame1", "20", 1100, 300, 1000, 400},
+    ControlLayout{"Label2", ControlKind::Label, "Frame1", "齿数Z2", 2280, 400, 900, 495},
+    ControlLayout{"InputText2", ControlKind::InputBox, "Frame1", "30", 3260, 300, 1000, 400},
+    ControlLayout{"Label3", ControlKind::Label, "Frame1", "模数", 120, 1000, 900, 495},
+    ControlLayout{"InputText3", ControlKind::InputBox, "Frame1", "1", 1100, 900, 1000, 400},
+    ControlLayout{"Label4", ControlKind::Label, "Frame1", "压力角", 2280, 1000, 900, 495},
+    ControlLayout{"InputText4", ControlKind::InputBox, "Frame1", "20", 3260, 900, 1000, 400},
+    ControlLayout{"Label5", ControlKind::Label, "Frame1", "卡齿数", 120, 1600, 900, 495},
+    ControlLayout{"InputText5", ControlKind::InputBox, "Frame1", "3", 1100, 1500, 1000, 400},
+    ControlLayout{"Label6", ControlKind::Label, "Frame1", "卡齿数", 2280, 1600, 900, 495},
+    ControlLayout{"InputText6", ControlKind::InputBox, "Frame1", "5", 3260, 1500, 1000, 400},
+    ControlLayout{"Label7", ControlKind::Label, "Frame1", "公法线长度", 120, 2200, 900, 495},
+    ControlLayout{"InputText7", ControlKind::InputBox, "Frame1", "7.925", 1100, 2100, 1000, 400},
+    ControlLayout{"Label8", ControlKind::Label, "Frame1", "公法线长度", 2280, 2200, 900, 495},
+    ControlLayout{"InputText8", ControlKind::InputBox, "Frame1", "13.861", 3260, 2100, 1000, 400},
+    ControlLayout{"Label9", ControlKind::Label, "Frame1", "侧隙和磨损", 120, 2800, 900, 495},
+    ControlLayout{"InputText9", ControlKind::InputBox, "Frame1", "0.01", 1100, 2700, 1000, 400},
+    ControlLayout{"Label10", ControlKind::Label, "Frame1", "侧隙和磨损", 2280, 2800, 900, 495},
+    ControlLayout{"InputText10", ControlKind::InputBox, "Frame1", "0.01", 3260, 2700, 1000, 400},
+    ControlLayout{"Label11", ControlKind::Label, "Frame1", "中心距", 120, 3400, 900, 460},
+    ControlLayout{"InputText11", ControlKind::InputBox, "Frame1", "26.5", 1080, 3300, 1000, 400},
+    ControlLayout{"Run", ControlKind::Button, "Frame1", "计算", 2420, 3280, 1600, 450},
 
-    ControlSpec{"Label12", ControlKind::Label, "Frame2", "螺旋角β ≈", 240, 1040, 1215, 255},
-    ControlSpec{"OutputText1", ControlKind::ResultBox, "Frame2", "", 1500, 300, 1200, 450},
-    ControlSpec{"Label15", ControlKind::Label, "Frame2", "°", 2760, 420, 300, 405, TextAlignment::Left},
-    ControlSpec{"OutputText2", ControlKind::ResultBox, "Frame2", "", 1500, 900, 1200, 450},
-    ControlSpec{"Label16", ControlKind::Label, "Frame2", "′", 2760, 1035, 300, 405, TextAlignment::Left},
-    ControlSpec{"OutputText3", ControlKind::ResultBox, "Frame2", "", 1500, 1500, 1200, 450},
-    ControlSpec{"Label17", ControlKind::Label, "Frame2", "″", 2760, 1545, 300, 405, TextAlignment::Left},
-    ControlSpec{"Label13", ControlKind::Label, "Frame2", "变位系数x1≈", 120, 2200, 1335, 255},
-    ControlSpec{"OutputText4", ControlKind::ResultBox, "Frame2", "", 1500, 2100, 1200, 450},
-    ControlSpec{"Label14", ControlKind::Label, "Frame2", "变位系数x2≈", 120, 2840, 1335, 255},
-    ControlSpec{"OutputText5", ControlKind::ResultBox, "Frame2", "", 1500, 2700, 1200, 450},
+    ControlLayout{"Label12", ControlKind::Label, "Frame2", "螺旋角β ≈", 240, 1040, 1215, 255},
+    ControlLayout{"OutputText1", ControlKind::ResultBox, "Frame2", "", 1500, 300, 1200, 450},
+    ControlLayout{"Label15", ControlKind::Label, "Frame2", "°", 2760, 420, 300, 405, TextAlignment::Left},
+    ControlLayout{"OutputText2", ControlKind::ResultBox, "Frame2", "", 1500, 900, 1200, 450},
+    ControlLayout{"Label16", ControlKind::Label, "Frame2", "′", 2760, 1035, 300, 405, TextAlignment::Left},
+    ControlLayout{"OutputText3", ControlKind::ResultBox, "Frame2", "", 1500, 1500, 1200, 450},
+    ControlLayout{"Label17", ControlKind::Label, "Frame2", "″", 2760, 1545, 300, 405, TextAlignment::Left},
+    ControlLayout{"Label13", ControlKind::Label, "Frame2", "变位系数x1≈", 120, 2200, 1335, 255},
+    ControlLayout{"OutputText4", ControlKind::ResultBox, "Frame2", "", 1500, 2100, 1200, 450},
+    ControlLayout{"Label14", ControlKind::Label, "Frame2", "变位系数x2≈", 120, 2840, 1335, 255},
+    ControlLayout{"OutputText5", ControlKind::ResultBox, "Frame2", "", 1500, 2700, 1200, 450},
 
-    ControlSpec{"Label18", ControlKind::Label, "Frame3", kContactLine, 360, 240, 2505, 300, TextAlignment::Left},
+    ControlLayout{"Label18", ControlKind::Label, "Frame3", kContactLine, 360, 240, 2505, 300, TextAlignment::Left},
 };
 
 /// What a screen reader says for each input box, in the order InputText1 … InputText11:
