@@ -1,7 +1,6 @@
 #include "calculate.h"
 
 #include <cmath>
-#include <limits>
 #include <utility>
 
 #include "number_text.h"

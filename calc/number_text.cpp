@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <system_error>
 
 namespace marvolen {

@@ -2,6 +2,7 @@
 // The program's one window: the measurements on the left, the results on the right,
 // and the button that calculates.
 
+#include <QFont>
 #include <QWidget>
 #include <array>
 
